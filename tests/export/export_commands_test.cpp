@@ -1,5 +1,7 @@
 // The copy and save commands on the headless window system: what reaches the
 // clipboard, the file's GBK bytes, and the messages the user sees.
+#include "export/export_commands.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -7,8 +9,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "export/export_commands.h"
 #include "platform/gbk.h"
+#include "support/file_bytes.h"
 #include "support/main_window_harness.h"
 
 namespace quotexa {
@@ -17,8 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return test_support::ReadFileBytes(path);
 }
 
 class ExportCommandsTest : public ::testing::Test {
@@ -101,9 +102,9 @@ TEST_F(ExportCommandsTest, CancelledDialogWritesAndShowsNothing) {
 TEST_F(ExportCommandsTest, FailedOpenOrWriteShowsTheFailureMessage) {
     fs::create_directories(folder_ / "a folder.txt");
     const std::vector<std::string> failing = {
-        (folder_ / "a folder.txt").string(),  // a folder of that name
+        (folder_ / "a folder.txt").string(),       // a folder of that name
         (folder_ / "missing" / "x.txt").string(),  // a folder that does not exist
-        "/dev/full",  // opens, but every write fails
+        "/dev/full",                               // opens, but every write fails
     };
     for (const std::string& path : failing) {
         driver().QueueSaveDialogAnswer(path);
@@ -126,7 +127,9 @@ TEST(Utf8ToGbk, ConvertsWhatGbkHoldsAndMarksTheRest) {
         {"：￥", "\xA3\xBA\xA3\xA4"},
         {"€", "\x80"},
         {"a🎵b", "a?b"},
-        {"a\xFF" "b", "a?b"},  // not UTF-8
+        {"a\xFF"
+         "b",
+         "a?b"},              // not UTF-8
         {"x\xE4\xB8", "x?"},  // a character cut off at the end
     };
     for (const auto& [utf8, gbk] : cases) EXPECT_EQ(Utf8ToGbk(utf8), gbk) << utf8;

@@ -23,6 +23,7 @@
 #include "gui/qt_main_window.h"
 #include "gui/user_input.h"
 #include "platform/output_file.h"
+#include "support/file_bytes.h"
 
 namespace quotexa::gui_test {
 namespace {
@@ -48,9 +49,8 @@ std::string IconvToGbk(const std::string& utf8) {
 }
 
 std::optional<std::string> FileBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    if (!fs::exists(path)) return std::nullopt;
+    return test_support::ReadFileBytes(path);
 }
 
 void WriteFile(const fs::path& path, const std::string& bytes) {

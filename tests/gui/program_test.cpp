@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "db/catalogue_test_server.h"
+#include "support/file_bytes.h"
 #include "support/http_test_server.h"
 
 extern char** environ;
@@ -45,8 +46,7 @@ struct ProgramRun {
 const std::string kClosingMark = "quotexa: closing the main window";
 
 std::string FileText(const std::string& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), {});
+    return test_support::ReadFileBytes(path);
 }
 
 // Runs the program with extra environment variables, its error output in a

@@ -18,6 +18,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 extern char** environ;
@@ -209,8 +210,12 @@ void HttpTestServer::AddFile(std::string_view relativePath, std::string_view byt
 }
 
 std::vector<RecordedRequest> HttpTestServer::Requests() const {
+    // Read through a string stream: GCC 12 at -O2 wrongly flags the
+    // istreambuf_iterator form under -Wnull-dereference.
     std::ifstream log(workFolder_ / "requests.log", std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(log)), std::istreambuf_iterator<char>());
+    std::ostringstream contents;
+    contents << log.rdbuf();
+    const std::string text = contents.str();
     std::vector<RecordedRequest> requests;
     std::size_t position = 0;
     while (position < text.size()) {
