@@ -22,7 +22,9 @@ constexpr std::array<InfoPageRow, 3> kInfoPages = {{
     {InfoPage::AboutUs, "/zov_lx.htm", info_window::kAboutUsButton},
 }};
 
-const InfoPageRow& Row(InfoPage page) { return kInfoPages[static_cast<std::size_t>(page)]; }
+const InfoPageRow& Row(InfoPage page) {
+    return kInfoPages[static_cast<std::size_t>(page)];
+}
 
 // Exactly one page button is disabled: the one of the page on show.
 void SetPageButtons(WindowSystem& windows, InfoPage shown) {
@@ -37,7 +39,9 @@ std::string InfoPageFullAddress(const Vendor& vendor, InfoPage page) {
     return vendor.WebSiteAddress() + std::string(Row(page).path);
 }
 
-std::string_view InfoPageButton(InfoPage page) { return Row(page).button; }
+std::string_view InfoPageButton(InfoPage page) {
+    return Row(page).button;
+}
 
 void OpenInfoWindow(Program& program, InfoPage page) {
     program.texts.infoPageAddress = InfoPageFullAddress(program.vendor, page);
@@ -59,6 +63,8 @@ void ShowInfoPage(Program& program, InfoPage page) {
     SetPageButtons(program.windows, page);
 }
 
-void CloseInfoWindow(Program& program) { program.windows.CloseWindow(WindowId::InfoWindow); }
+void CloseInfoWindow(Program& program) {
+    program.windows.CloseWindow(WindowId::InfoWindow);
+}
 
 }  // namespace quotexa

@@ -13,10 +13,13 @@ void OnMainWindowCreated(Program& program) {
                           windows.GetText(MainControl(kStatusTextBox)));
     StartStartupLoaders(program);
     program.texts.statusBarText = windows.GetText(MainControl(kStatusTextBox));
-    windows.SetText(WindowRef(WindowId::MainWindow), windows.GetText(MainControl(kProgramTitleBox)));
+    windows.SetText(WindowRef(WindowId::MainWindow),
+                    windows.GetText(MainControl(kProgramTitleBox)));
     program.texts.programTitle = windows.GetText(MainControl(kProgramTitleBox));
 }
 
-void RunExitRoutine(Program& program) { program.texts = ProgramTexts{}; }
+void RunExitRoutine(Program& program) {
+    program.texts = ProgramTexts{};
+}
 
 }  // namespace quotexa

@@ -13,8 +13,8 @@ class WindowSystem;
 
 // Written and read only on the window-system thread, so they need no lock.
 struct ProgramTexts {
-    std::string statusBarText;  // the settings page's status text, copied at start
-    std::string programTitle;  // the settings page's title, copied at start
+    std::string statusBarText;    // the settings page's status text, copied at start
+    std::string programTitle;     // the settings page's title, copied at start
     std::string infoPageAddress;  // the vendor page the information window shows
 };
 

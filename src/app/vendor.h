@@ -13,7 +13,7 @@ struct Vendor {
     std::string fax;
     std::string postalAddress;
     std::string catalogueHost;  // the catalogue server's host name
-    std::string webHost;  // host[:port] of the pages and the picture folder
+    std::string webHost;        // host[:port] of the pages and the picture folder
 
     // The web site's address: scheme and host only, no trailing slash.
     std::string WebSiteAddress() const { return "http://" + webHost; }

@@ -50,8 +50,8 @@ void LoadProducts(Program& program, ComponentCategory category) {
         if (byPlatform) motherboardLists.lock();
         const std::string platform =
             byPlatform ? CurrentItemText(windows, main_window::kPlatformList) : std::string();
-        const std::string statement = ProductListStatement(
-            category, EscapeName(connection, brand), EscapeName(connection, platform));
+        const std::string statement = ProductListStatement(category, EscapeName(connection, brand),
+                                                           EscapeName(connection, platform));
         const ListRows rows = QueryListRows(connection, statement, ProductColumns(category));
         FillList(windows, MainControl(info.productList), rows, ListFill::Replace);
     }

@@ -12,6 +12,8 @@ constexpr std::array<ExtraColumn, 2> kNoExtraColumns{};
 
 }  // namespace
 
+// The rows keep a table layout that reads column by column across categories.
+// clang-format off
 const std::array<CategoryInfo, kCategoryCount> CategoryTable = {{
     {CC::Motherboard, "主 板", "标签b1", "主  板：", "zb", 1, "主板", "主板品牌列表框",
      "主板列表框", "主板型号", "主板价格", "主板保修", "主板数量", "主板价格1", "标签1",
@@ -63,6 +65,7 @@ const std::array<CategoryInfo, kCategoryCount> CategoryTable = {{
      BrandSource::StartupLoader, ProductFilter::Brand, PageUnlockedBy::StartupLoaders,
      kNoExtraColumns, 0, ""},
 }};
+// clang-format on
 
 namespace {
 
@@ -79,8 +82,9 @@ std::optional<ComponentCategory> FindBy(std::string_view name, Field field) {
 }  // namespace
 
 const std::array<ComponentCategory, kCategoryCount> kAllCategories = {
-    CC::Motherboard, CC::Cpu,  CC::HardDisk,    CC::Memory,  CC::GraphicsCard,  CC::OpticalDrive,
-    CC::Case,        CC::PowerSupply, CC::Monitor, CC::KeyboardMouse, CC::Cooler, CC::Speakers,
+    CC::Motherboard,  CC::Cpu,           CC::HardDisk, CC::Memory,
+    CC::GraphicsCard, CC::OpticalDrive,  CC::Case,     CC::PowerSupply,
+    CC::Monitor,      CC::KeyboardMouse, CC::Cooler,   CC::Speakers,
 };
 
 std::optional<ComponentCategory> CategoryOfBrandList(std::string_view controlName) {

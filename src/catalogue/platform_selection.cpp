@@ -52,14 +52,14 @@ void LoadPlatformParts(Program& program) {
             windows.SetText(MainControl(emptied), "");
         }
         windows.DeleteAllItems(MainControl(motherboard.productList));
-        const ListRows brands =
-            QueryListRows(connection, BrandListStatement(ComponentCategory::Motherboard), kBrandColumns);
+        const ListRows brands = QueryListRows(
+            connection, BrandListStatement(ComponentCategory::Motherboard), kBrandColumns);
         FillList(windows, MainControl(motherboard.brandList), brands, ListFill::Replace);
     }
-    const std::string platform =
-        CurrentPlatformCell(windows, main_window::kPlatformNameColumn);
-    const ListRows cpus = QueryListRows(connection, CpuListStatement(EscapeName(connection, platform)),
-                                        ProductColumns(ComponentCategory::Cpu));
+    const std::string platform = CurrentPlatformCell(windows, main_window::kPlatformNameColumn);
+    const ListRows cpus =
+        QueryListRows(connection, CpuListStatement(EscapeName(connection, platform)),
+                      ProductColumns(ComponentCategory::Cpu));
     FillList(windows, MainControl(cpu.productList), cpus, ListFill::Replace);
     CloseConnection(connection);
 

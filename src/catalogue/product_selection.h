@@ -21,7 +21,9 @@ inline constexpr std::string_view kBoardNoGraphicsNotice =
     "所选主板没有集成显卡，需要搭配独立显卡方可使用！";
 
 // A catalogue flag is set only by exactly the text "a".
-constexpr bool IsFlagSet(std::string_view cell) { return cell == "a"; }
+constexpr bool IsFlagSet(std::string_view cell) {
+    return cell == "a";
+}
 
 // The motherboard notice for its integrated-graphics and connector flags.
 std::string_view MotherboardNotice(std::string_view integratedGraphics,

@@ -53,7 +53,9 @@ void RunPass(Program& program, const StartupLoader& loader) {
 
 }  // namespace
 
-std::span<const StartupLoader> StartupLoaderOrder() { return kLoaderOrder; }
+std::span<const StartupLoader> StartupLoaderOrder() {
+    return kLoaderOrder;
+}
 
 std::chrono::milliseconds RetryPause(int failedPasses) {
     constexpr std::chrono::milliseconds kFirst{250};

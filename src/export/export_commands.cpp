@@ -24,9 +24,8 @@ void CopyPriceList(Program& program, PriceColumn column) {
 
 void SavePriceList(Program& program, PriceColumn column) {
     WindowSystem& windows = program.windows;
-    const std::optional<std::string> path =
-        windows.ShowSaveDialog(MainControl(main_window::kSaveFileDialog),
-                               PriceListSaveDialog(SaveDialogInitialFolder()));
+    const std::optional<std::string> path = windows.ShowSaveDialog(
+        MainControl(main_window::kSaveFileDialog), PriceListSaveDialog(SaveDialogInitialFolder()));
     if (!path) return;  // cancelled: nothing written, nothing shown
 
     // Opened before the text is built: a failing write leaves the file

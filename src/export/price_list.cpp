@@ -19,12 +19,12 @@ const std::string kLongRule(60, '-');
 
 // The file form places the speakers before the cooler; otherwise grid order.
 constexpr std::array<ComponentCategory, kCategoryCount> kFileOrder = {
-    ComponentCategory::Motherboard, ComponentCategory::Cpu,
-    ComponentCategory::HardDisk,    ComponentCategory::Memory,
+    ComponentCategory::Motherboard,  ComponentCategory::Cpu,
+    ComponentCategory::HardDisk,     ComponentCategory::Memory,
     ComponentCategory::GraphicsCard, ComponentCategory::OpticalDrive,
-    ComponentCategory::Case,        ComponentCategory::PowerSupply,
-    ComponentCategory::Monitor,     ComponentCategory::KeyboardMouse,
-    ComponentCategory::Speakers,    ComponentCategory::Cooler,
+    ComponentCategory::Case,         ComponentCategory::PowerSupply,
+    ComponentCategory::Monitor,      ComponentCategory::KeyboardMouse,
+    ComponentCategory::Speakers,     ComponentCategory::Cooler,
 };
 
 std::string_view TotalControl(PriceColumn column) {

@@ -47,8 +47,7 @@ std::string Utf8ToGbk(std::string_view utf8) {
         // EILSEQ (no GBK form, or not UTF-8) or EINVAL (cut-off sequence at
         // the end): write "?" and skip one character.
         gbk.push_back('?');
-        const std::size_t skip =
-            std::min(inLeft, SequenceLength(static_cast<unsigned char>(*in)));
+        const std::size_t skip = std::min(inLeft, SequenceLength(static_cast<unsigned char>(*in)));
         in += skip;
         inLeft -= skip;
         iconv(handle, nullptr, nullptr, nullptr, nullptr);

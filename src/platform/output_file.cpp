@@ -12,7 +12,9 @@ namespace quotexa {
 OutputFile::OutputFile(const std::string& path)
     : descriptor_(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666)) {}
 
-OutputFile::~OutputFile() { Close(); }
+OutputFile::~OutputFile() {
+    Close();
+}
 
 bool OutputFile::Write(std::string_view bytes) {
     if (!IsOpen()) return false;
@@ -34,8 +36,7 @@ bool OutputFile::Close() {
 
 std::string SaveDialogInitialFolder() {
     std::error_code error;
-    const std::filesystem::path executable =
-        std::filesystem::read_symlink("/proc/self/exe", error);
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error) {
         const std::filesystem::path folder = executable.parent_path();
         if (::access(folder.c_str(), W_OK) == 0) return folder.string();

@@ -10,8 +10,9 @@ bool ControlDef::HasEvent(EventKind event) const {
 }
 
 const ControlDef* WindowDef::Find(std::string_view name) const {
-    const auto found = std::find_if(controls.begin(), controls.end(),
-                                    [&](const ControlDef& control) { return control.name == name; });
+    const auto found =
+        std::find_if(controls.begin(), controls.end(),
+                     [&](const ControlDef& control) { return control.name == name; });
     return found == controls.end() ? nullptr : &*found;
 }
 

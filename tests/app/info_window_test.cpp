@@ -1,8 +1,9 @@
 // The information window: opened modally from the main window's three page
 // buttons, switching pages inside, closed with 返回.
+#include "app/info_window.h"
+
 #include <gtest/gtest.h>
 
-#include "app/info_window.h"
 #include "app/program.h"
 #include "support/main_window_harness.h"
 
@@ -23,8 +24,8 @@ protected:
     // order 最新通知, 优惠信息, 关于我们.
     std::vector<bool> DisabledButtons() {
         std::vector<bool> disabled;
-        for (std::string_view button :
-             {info_window::kNoticesButton, info_window::kOffersButton, info_window::kAboutUsButton}) {
+        for (std::string_view button : {info_window::kNoticesButton, info_window::kOffersButton,
+                                        info_window::kAboutUsButton}) {
             disabled.push_back(driver().IsDisabled(InfoControl(button)));
         }
         return disabled;

@@ -2,10 +2,9 @@
 // the run's catalogue server and a loopback picture server.
 #include <mutex>
 
-#include "quote/recalculation.h"
-
 #include "catalogue/browsing_fixture.h"
 #include "catalogue/product_selection.h"
+#include "quote/recalculation.h"
 
 namespace quotexa::test_support {
 namespace {
@@ -133,8 +132,9 @@ TEST_F(PickTest, SecondPlatformPickTakesBoardAndCpuOutOfTheQuoteButKeepsRetailAn
     ASSERT_EQ(Text(main_window::kChannelTotalBox), "3597");
 
     Pick(kPlatformList, "AMD AM5");
-    for (std::string_view emptied : {kBoard.modelLabel, kBoard.channelPriceLabel, kCpu.modelLabel,
-                                     kCpu.channelPriceLabel, kBoard.noticeLabel, kCpu.noticeLabel}) {
+    for (std::string_view emptied :
+         {kBoard.modelLabel, kBoard.channelPriceLabel, kCpu.modelLabel, kCpu.channelPriceLabel,
+          kBoard.noticeLabel, kCpu.noticeLabel}) {
         EXPECT_EQ(Text(emptied), "") << emptied;
     }
     EXPECT_EQ(Text(kBoard.warrantyLabel), "三年");
@@ -176,10 +176,10 @@ struct NoticeCase {
 TEST_F(PickTest, MotherboardAndCpuNoticesFollowTheirOwnFlags) {
     const std::vector<NoticeCase> boards = {
         {"Intel LGA1700", "华硕", "899.00", std::string(kBoardIntegratedGraphicsNotice)},  // a, a
-        {"Intel LGA1700", "华硕", "1999.00", std::string(kBoardDisplayConnectorNotice)},  // "", a
-        {"Intel LGA1700", "技嘉", "1199.00", std::string(kBoardNoGraphicsNotice)},  // "", ""
+        {"Intel LGA1700", "华硕", "1999.00", std::string(kBoardDisplayConnectorNotice)},   // "", a
+        {"Intel LGA1700", "技嘉", "1199.00", std::string(kBoardNoGraphicsNotice)},         // "", ""
         {"Intel LGA1700", "技嘉", "549.50", std::string(kBoardIntegratedGraphicsNotice)},  // a, ""
-        {"Intel LGA1700", "微星", "699.00", std::string(kBoardDisplayConnectorNotice)},  // A, a
+        {"Intel LGA1700", "微星", "699.00", std::string(kBoardDisplayConnectorNotice)},    // A, a
         {"AMD AM5", "微星", "1499.00", std::string(kBoardNoGraphicsNotice)},  // NULL, NULL
     };
     for (const NoticeCase& board : boards) {
@@ -190,10 +190,10 @@ TEST_F(PickTest, MotherboardAndCpuNoticesFollowTheirOwnFlags) {
         EXPECT_EQ(Text(kBoard.noticeLabel), board.notice);
     }
     const std::vector<NoticeCase> cpus = {
-        {"Intel LGA1700", "", "899.00", ""},  // ""
+        {"Intel LGA1700", "", "899.00", ""},                                          // ""
         {"Intel LGA1700", "", "1299.00", std::string(kCpuIntegratedGraphicsNotice)},  // a
-        {"AMD AM5", "", "849.00", ""},  // b
-        {"Intel LGA1200", "", "599.00", ""},  // NULL
+        {"AMD AM5", "", "849.00", ""},                                                // b
+        {"Intel LGA1200", "", "599.00", ""},                                          // NULL
     };
     for (const NoticeCase& cpu : cpus) {
         SCOPED_TRACE(cpu.platform + " " + cpu.price);

@@ -117,7 +117,8 @@ TEST_F(StartUpTest, ALoaderWhoseListStaysEmptyKeepsTryingWhileTheOthersFill) {
     EXPECT_EQ(windows().GetItemCount(MainControl(cooler.brandList)), 0);
     EXPECT_FALSE(driver().WaitForWorkers(0ms)) << "the cooler loader gave up";
 
-    ASSERT_TRUE(catalogue.Load("INSERT INTO zov_brand_b (brand, sort, paixu) VALUES ('利民', 'srq', 1);"));
+    ASSERT_TRUE(
+        catalogue.Load("INSERT INTO zov_brand_b (brand, sort, paixu) VALUES ('利民', 'srq', 1);"));
     ASSERT_TRUE(driver().WaitForWorkers(30s));
     EXPECT_EQ(Column0(cooler.brandList), std::vector<std::string>{"利民"});
     EXPECT_TRUE(PageEnabled(cooler.pageIndex));

@@ -1,9 +1,10 @@
 // The four price-list texts, byte for byte.
+#include "export/price_list.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "export/price_list.h"
 #include "support/main_window_harness.h"
 
 namespace quotexa {

@@ -1,12 +1,13 @@
 // Quote totals, profit, capital-numeral amounts and row clearing, driven
 // through the main window's real layout on the headless window system.
+#include "quote/recalculation.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <thread>
 #include <vector>
 
-#include "quote/recalculation.h"
 #include "support/main_window_harness.h"
 
 namespace quotexa {
@@ -81,18 +82,18 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"显卡价格", "1000"}, {"显卡价格1", "850"}},
                  {"1000", "850", "-150", "壹仟元整", "捌佰伍拾元整"}},
         // The profit is the difference of the shown doubles.
-        GridCase{"ProfitIsTakenBetweenTheShownTotals",
-                 {{"硬盘价格", "1000000.1"}, {"硬盘价格1", "1000000.3"}},
-                 {"1000000.1", "1000000.3", "0.2000000000698", "壹佰万元零壹角整",
-                  "壹佰万元零叁角整"}},
+        GridCase{
+            "ProfitIsTakenBetweenTheShownTotals",
+            {{"硬盘价格", "1000000.1"}, {"硬盘价格1", "1000000.3"}},
+            {"1000000.1", "1000000.3", "0.2000000000698", "壹佰万元零壹角整", "壹佰万元零叁角整"}},
         GridCase{"NegativeQuantityGivesNegativeAmounts",
                  {{"机箱价格", "12.5"}, {"机箱数量", "-1"}},
                  {"-12.5", "0", "12.5", "负壹拾贰元伍角整", "零"}},
         // Texts that are no numbers count as 0; full-width digits are read.
-        GridCase{"NonNumbersCountAsZero",
-                 {{"电源价格", "abc"}, {"电源价格1", "１２．５"}, {"光驱价格", "99"},
-                  {"光驱数量", ""}},
-                 {"0", "12.5", "12.5", "零", "壹拾贰元伍角整"}},
+        GridCase{
+            "NonNumbersCountAsZero",
+            {{"电源价格", "abc"}, {"电源价格1", "１２．５"}, {"光驱价格", "99"}, {"光驱数量", ""}},
+            {"0", "12.5", "12.5", "零", "壹拾贰元伍角整"}},
         // The running sum keeps a 64-bit significand: in plain double
         // arithmetic the 1 would be lost beside 1e16.
         GridCase{"SumKeepsExtendedPrecision",

@@ -13,7 +13,9 @@ namespace quotexa::test_support {
 
 namespace {
 
-std::string Quoted(const std::filesystem::path& path) { return "'" + path.string() + "'"; }
+std::string Quoted(const std::filesystem::path& path) {
+    return "'" + path.string() + "'";
+}
 
 std::string ScriptCommand(const std::string& arguments) {
     return std::string(QUOTEXA_TEST_PYTHON3) + " " +
@@ -41,14 +43,13 @@ int FreeLoopbackPort() {
 PrivateCatalogueServer::PrivateCatalogueServer(const std::vector<std::string>& fixtureFiles,
                                                int port) {
     std::random_device random;
-    stateDir_ = std::filesystem::temp_directory_path() /
-                ("quotexa-catalogue-" + std::to_string(::getpid()) + "-" +
-                 std::to_string(random()));
-    std::string arguments = "start --state-dir " + Quoted(stateDir_) + " --template-dir " +
-                            Quoted(std::filesystem::path(QUOTEXA_BINARY_DIR) /
-                                   "catalogue_server_template") +
-                            " --port " + std::to_string(port) +
-                            " --owner-pid " + std::to_string(::getpid());
+    stateDir_ =
+        std::filesystem::temp_directory_path() /
+        ("quotexa-catalogue-" + std::to_string(::getpid()) + "-" + std::to_string(random()));
+    std::string arguments =
+        "start --state-dir " + Quoted(stateDir_) + " --template-dir " +
+        Quoted(std::filesystem::path(QUOTEXA_BINARY_DIR) / "catalogue_server_template") +
+        " --port " + std::to_string(port) + " --owner-pid " + std::to_string(::getpid());
     for (const std::string& file : fixtureFiles) {
         arguments +=
             " --sql " + Quoted(std::filesystem::path(QUOTEXA_SOURCE_DIR) / "tests/fixtures" / file);
@@ -66,10 +67,10 @@ PrivateCatalogueServer::~PrivateCatalogueServer() {
 bool PrivateCatalogueServer::Load(const std::string& sql) const {
     const std::filesystem::path file = stateDir_.string() + ".extra.sql";
     std::ofstream(file) << sql;
-    const int status = std::system(
-        (ScriptCommand("load --state-dir " + Quoted(stateDir_) + " " + Quoted(file)) +
-         " >/dev/null")
-            .c_str());
+    const int status =
+        std::system((ScriptCommand("load --state-dir " + Quoted(stateDir_) + " " + Quoted(file)) +
+                     " >/dev/null")
+                        .c_str());
     std::filesystem::remove(file);
     return status == 0;
 }
