@@ -88,6 +88,9 @@ struct ControlDef {
     bool readOnly = false;
     bool multiLine = false;
     bool verticalScrollBar = false;
+    // Edit box: the Tab key stops here (in definition order); a box that is
+    // no tab stop takes the focus only by a click.
+    bool tabStop = false;
     // Docked at the window's bottom edge across its whole width (the status
     // bars); rect is then only its place at design time.
     bool dockedAtBottom = false;

@@ -293,6 +293,8 @@ void AddGridRow(WindowDef& window, const CategoryInfo& info) {
     ControlDef retail = GridCell(ControlKind::EditBox, info.retailPriceBox, cellRect(453, 48), 13,
                                  TextAlign::Center);
     retail.events = {EventKind::TextChanged};
+    // The retail price boxes are the grid's tab stops, top to bottom.
+    retail.tabStop = true;
     window.controls.push_back(std::move(retail));
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/category_table.h"
 #include "gui/qt_main_window.h"
 #include "gui/user_input.h"
 #include "ui/qt/browser_box.h"
@@ -162,6 +163,24 @@ TEST_F(WindowBuildTest, FontsAndColoursFollowTheLayout) {
     // Grid cells have a single-line border; the hint under the grid has none.
     EXPECT_EQ(main.Get<QFrame>("主板型号")->frameShape(), QFrame::Box);
     EXPECT_EQ(main.Get<QFrame>("标签8")->frameShape(), QFrame::NoFrame);
+}
+
+// The Tab key walks the retail price boxes top to bottom; the quantity boxes
+// take the focus only by a click.
+TEST_F(WindowBuildTest, TabWalksTheRetailPriceBoxesTopToBottom) {
+    QWidget* window = main.windows().Window(WindowId::MainWindow);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    for (std::size_t row = 0; row + 1 < kCategoryCount; ++row) {
+        auto* from = main.Get<QLineEdit>(CategoryTable[row].retailPriceBox);
+        auto* to = main.Get<QLineEdit>(CategoryTable[row + 1].retailPriceBox);
+        ASSERT_NE(from, nullptr);
+        from->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(from, Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), to) << CategoryTable[row].retailPriceBox;
+        EXPECT_EQ(main.Get<QLineEdit>(CategoryTable[row].quantityBox)->focusPolicy(),
+                  Qt::ClickFocus);
+    }
 }
 
 TEST_F(WindowBuildTest, CategoryPagesAreLockedInGreyAndTheSettingsPageHasNoTab) {

@@ -444,12 +444,13 @@ TEST_F(MainWindowLayoutTest, GridCellStyles) {
     }
 }
 
-// The retail price boxes are the grid's tab stops, top to bottom: a back end
-// takes the focus order from the order of the definitions.
-TEST_F(MainWindowLayoutTest, RetailBoxesAppearInGridOrder) {
+// The retail price boxes are the grid's tab stops, top to bottom, and the
+// only edit boxes the Tab key stops at: a back end takes the focus order from
+// the order of the definitions.
+TEST_F(MainWindowLayoutTest, RetailBoxesAreTheTabStopsInGridOrder) {
     std::vector<std::string> order;
     for (const ControlDef& control : window_.controls) {
-        if (CategoryOfRetailPriceBox(control.name)) order.push_back(control.name);
+        if (control.tabStop) order.push_back(control.name);
     }
     std::vector<std::string> expected;
     for (CC category : kAllCategories) expected.emplace_back(Info(category).retailPriceBox);

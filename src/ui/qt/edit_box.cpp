@@ -10,6 +10,8 @@ LineEditBox::LineEditBox(const ControlDef& def, QWidget* parent) : QLineEdit(par
     setFrame(def.border);
     setAlignment(TextAlignment(def));
     setReadOnly(def.readOnly);
+    // Tab walks the tab stops only; every other box still takes a click.
+    setFocusPolicy(def.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     setText(ToQString(def.text));
     setCursorPosition(0);
 }
