@@ -27,6 +27,7 @@
 #include "platform/working_set.h"
 #include "quote/recalculation.h"
 #include "support/main_window_harness.h"
+#include "timed_routine.h"
 
 namespace quotexa::bench {
 namespace {
@@ -207,18 +208,7 @@ void RegisterPickBenchmarks() {
         ->Repetitions(kPickSamples)
         ->Unit(benchmark::kMicrosecond);
 
-    benchmark::RegisterBenchmark("headless/trim",
-                                 [](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         const Clock::time_point start = Clock::now();
-                                         TrimWorkingSet();
-                                         state.SetIterationTime(Seconds(Clock::now() - start));
-                                     }
-                                 })
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Repetitions(kPickSamples)
-        ->Unit(benchmark::kMicrosecond);
+    RegisterTimedRoutine("headless/trim", TrimWorkingSet, kPickSamples);
 }
 
 // Start-up on a fresh headless main window each sample: from raising Created

@@ -36,6 +36,7 @@
 #include "platform/http_read_file.h"
 #include "platform/working_set.h"
 #include "quote/recalculation.h"
+#include "timed_routine.h"
 #include "ui/info_window_layout.h"
 #include "ui/main_window_layout.h"
 #include "ui/qt/list_view.h"
@@ -344,31 +345,9 @@ void RegisterPickBenchmarks() {
         ->Repetitions(kPickSamples)
         ->Unit(benchmark::kMicrosecond);
 
-    benchmark::RegisterBenchmark("qt/recalculate",
-                                 [](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         const Clock::time_point start = Clock::now();
-                                         RecalculateQuote(activeBench->windows());
-                                         state.SetIterationTime(Seconds(Clock::now() - start));
-                                     }
-                                 })
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Repetitions(kPickSamples)
-        ->Unit(benchmark::kMicrosecond);
-
-    benchmark::RegisterBenchmark("qt/trim",
-                                 [](benchmark::State& state) {
-                                     for (auto _ : state) {
-                                         const Clock::time_point start = Clock::now();
-                                         TrimWorkingSet();
-                                         state.SetIterationTime(Seconds(Clock::now() - start));
-                                     }
-                                 })
-        ->UseManualTime()
-        ->Iterations(1)
-        ->Repetitions(kPickSamples)
-        ->Unit(benchmark::kMicrosecond);
+    RegisterTimedRoutine(
+        "qt/recalculate", [] { RecalculateQuote(activeBench->windows()); }, kPickSamples);
+    RegisterTimedRoutine("qt/trim", TrimWorkingSet, kPickSamples);
 }
 
 void RunOnGuiThread() {
