@@ -23,6 +23,7 @@
 #include "bench_setup.h"
 #include "catalogue/brand_selection.h"
 #include "db/statements.h"
+#include "floor_benchmarks.h"
 #include "platform/http_read_file.h"
 #include "platform/working_set.h"
 #include "quote/recalculation.h"
@@ -102,27 +103,8 @@ private:
 HeadlessBench* activeBench = nullptr;
 
 void RegisterBrandBenchmarks() {
+    RegisterFloorBenchmarks(activeBench->servers(), kCategory);
     for (const SizedBrand& brand : kSizedBrands) {
-        const std::string statement = BrandProductListStatement(kCategory, brand.name);
-        const std::vector<std::string_view> columns = ProductColumns(kCategory);
-        benchmark::RegisterBenchmark(
-            ("floor/" + std::to_string(brand.products)).c_str(),
-            [statement, columns, brand](benchmark::State& state) {
-                for (auto _ : state) {
-                    const Clock::time_point start = Clock::now();
-                    const std::uint64_t rows =
-                        FloorQuery(activeBench->servers(), statement, columns);
-                    state.SetIterationTime(Seconds(Clock::now() - start));
-                    if (rows != static_cast<std::uint64_t>(brand.products)) {
-                        state.SkipWithError("the floor query read a wrong number of rows");
-                    }
-                }
-            })
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Repetitions(brand.products >= 5000 ? 11 : 21)
-            ->Unit(benchmark::kMillisecond);
-
         benchmark::RegisterBenchmark(
             ("brand_pick/headless/" + std::to_string(brand.products)).c_str(),
             [brand](benchmark::State& state) {
@@ -142,7 +124,7 @@ void RegisterBrandBenchmarks() {
             })
             ->UseManualTime()
             ->Iterations(1)
-            ->Repetitions(brand.products >= 5000 ? 11 : 21)
+            ->Repetitions(ListSamples(brand))
             ->Unit(benchmark::kMillisecond);
     }
 }

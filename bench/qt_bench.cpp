@@ -33,6 +33,7 @@
 #include "catalogue/category_table.h"
 #include "catalogue/startup_loaders.h"
 #include "db/statements.h"
+#include "floor_benchmarks.h"
 #include "platform/http_read_file.h"
 #include "platform/working_set.h"
 #include "quote/recalculation.h"
@@ -261,28 +262,8 @@ void RegisterMemoryFigures(const MemoryFigures& figures) {
 }
 
 void RegisterBrandBenchmarks() {
+    RegisterFloorBenchmarks(activeBench->servers(), kCategory);
     for (const SizedBrand& brand : kSizedBrands) {
-        const int repetitions = brand.products >= 5000 ? 11 : 21;
-        const std::string statement = BrandProductListStatement(kCategory, brand.name);
-        const std::vector<std::string_view> columns = ProductColumns(kCategory);
-        benchmark::RegisterBenchmark(
-            ("floor/" + std::to_string(brand.products)).c_str(),
-            [statement, columns, brand](benchmark::State& state) {
-                for (auto _ : state) {
-                    const Clock::time_point start = Clock::now();
-                    const std::uint64_t rows =
-                        FloorQuery(activeBench->servers(), statement, columns);
-                    state.SetIterationTime(Seconds(Clock::now() - start));
-                    if (rows != static_cast<std::uint64_t>(brand.products)) {
-                        state.SkipWithError("the floor query read a wrong number of rows");
-                    }
-                }
-            })
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Repetitions(repetitions)
-            ->Unit(benchmark::kMillisecond);
-
         benchmark::RegisterBenchmark(
             ("brand_pick/qt/" + std::to_string(brand.products)).c_str(),
             [brand](benchmark::State& state) {
@@ -304,7 +285,7 @@ void RegisterBrandBenchmarks() {
             })
             ->UseManualTime()
             ->Iterations(1)
-            ->Repetitions(repetitions)
+            ->Repetitions(ListSamples(brand))
             ->Unit(benchmark::kMillisecond);
     }
 }
